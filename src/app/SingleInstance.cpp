@@ -1,0 +1,38 @@
+#include "SingleInstance.h"
+
+#include <QLocalServer>
+#include <QLocalSocket>
+
+namespace {
+
+QString socketName(const QString& name)
+{
+    const QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
+    return name + u'-' + user;
+}
+
+} // namespace
+
+SingleInstance::SingleInstance(const QString& name, QObject* parent) : QObject(parent)
+{
+    const QString sock = socketName(name);
+    QLocalSocket probe;
+    probe.connectToServer(sock);
+    if (probe.waitForConnected(500)) {
+        probe.write("raise\n");
+        probe.waitForBytesWritten(500);
+        probe.disconnectFromServer();
+        m_other = true;
+        return;
+    }
+    // Nobody answered: a socket file left by a crashed copy is stale.
+    QLocalServer::removeServer(sock);
+    m_server = new QLocalServer(this);
+    m_server->listen(sock);
+    connect(m_server, &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket* s = m_server->nextPendingConnection()) {
+            connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);
+            emit activationRequested();
+        }
+    });
+}
