@@ -3,15 +3,12 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 
-namespace {
-
-QString socketName(const QString& name)
+QString SingleInstance::socketName(const QString& name)
 {
+    // Per user: another user's copy is not this user's program.
     const QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
     return name + u'-' + user;
 }
-
-} // namespace
 
 SingleInstance::SingleInstance(const QString& name, QObject* parent) : QObject(parent)
 {

@@ -14,6 +14,8 @@ public:
     explicit SingleInstance(const QString& name, QObject* parent = nullptr);
     // True when another copy was running and has been asked to come forward.
     bool anotherCopyRunning() const { return m_other; }
+    // The local socket a copy named `name` listens on.
+    static QString socketName(const QString& name);
 
 signals:
     void activationRequested();
