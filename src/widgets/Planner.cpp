@@ -666,6 +666,7 @@ void TPlanner::mouseMoveEvent(QMouseEvent* event)
         if ((pos - m_drag.origin).manhattanLength() < QApplication::startDragDistance())
             return;
         m_drag.state = DragState::Dragging;
+        setCursor(m_drag.hit == Hit::Move ? Qt::SizeAllCursor : Qt::SizeHorCursor);
         QToolTip::hideText();
         [[fallthrough]];
     case DragState::Dragging:
