@@ -51,6 +51,14 @@ QFont makeFont(const QString& family, int points, bool bold = false)
     return f;
 }
 
+void fillShade(QPainter& p, const QRect& r, QRgb from, QRgb to)
+{
+    QLinearGradient shade(r.topLeft(), r.bottomLeft());
+    shade.setColorAt(0, QColor(from));
+    shade.setColorAt(1, QColor(to));
+    p.fillRect(r, shade);
+}
+
 int floorDiv(int a, int b)
 {
     return a >= 0 ? a / b : -((-a + b - 1) / b);
@@ -357,10 +365,7 @@ void TPlanner::paintEvent(QPaintEvent* event)
 
 void TPlanner::paintTitle(QPainter& p) const
 {
-    QLinearGradient shade(m_titleRect.topLeft(), m_titleRect.bottomLeft());
-    shade.setColorAt(0, QColor(TitleColorFrom));
-    shade.setColorAt(1, QColor(TitleColorTo));
-    p.fillRect(m_titleRect, shade);
+    fillShade(p, m_titleRect, TitleColorFrom, TitleColorTo);
     p.setPen(Qt::white);
     p.setFont(m_titleFont);
     p.drawText(m_titleRect.adjusted(4, 0, -4, 0), Qt::AlignCenter | Qt::TextSingleLine, m_title);
@@ -368,10 +373,7 @@ void TPlanner::paintTitle(QPainter& p) const
 
 void TPlanner::paintCorner(QPainter& p) const
 {
-    QLinearGradient shade(m_cornerRect.topLeft(), m_cornerRect.bottomLeft());
-    shade.setColorAt(0, QColor(AxisColorFrom));
-    shade.setColorAt(1, QColor(AxisColorTo));
-    p.fillRect(m_cornerRect, shade);
+    fillShade(p, m_cornerRect, AxisColorFrom, AxisColorTo);
     p.setPen(QColor(HeaderLineColor));
     p.drawLine(m_cornerRect.bottomLeft(), m_cornerRect.bottomRight());
     p.drawLine(m_cornerRect.topRight(), m_cornerRect.bottomRight());
@@ -384,10 +386,7 @@ void TPlanner::paintAxis(QPainter& p) const
 {
     p.save();
     p.setClipRect(m_axisRect);
-    QLinearGradient shade(m_axisRect.topLeft(), m_axisRect.bottomLeft());
-    shade.setColorAt(0, QColor(AxisColorFrom));
-    shade.setColorAt(1, QColor(AxisColorTo));
-    p.fillRect(m_axisRect, shade);
+    fillShade(p, m_axisRect, AxisColorFrom, AxisColorTo);
 
     const auto scale = timeScale();
     const int hOff = scrollOffset().x();
@@ -826,10 +825,7 @@ bool TPlanner::dropAllowed() const
 
 void TPlanner::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (dropAllowed())
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    dragMoveEvent(event);
 }
 
 void TPlanner::dragMoveEvent(QDragMoveEvent* event)
