@@ -3,6 +3,7 @@
 
 #include "data/FbError.h"
 #include "dialogs/Schedules.h"
+#include "Faults.h"
 #include "support/TestDatabase.h"
 #include "support/TestMain.h"
 
@@ -30,14 +31,6 @@ void addShift(TestDatabase& db, int schedulerId, const QString& server, const QS
     db.exec(QStringLiteral("INSERT INTO SCHEDULE (SCHEDULER_ID, SERVERID, SCHEDULESTART, SCHEDULEEND, SCHEDULEDATE, "
                            "SCHEDULECLOSE, POSITIONID, RATE, TOTALHOURS) VALUES (%1, %2, %3, %4, %5, %6, %7, %8, %9)")
                 .arg(schedulerId).arg(server, start, end, date, close, position, rate, hours));
-}
-
-// A trigger that refuses, made through the data module as the program would.
-void refuse(TestDatabase& db, const QString& event, const QString& table, const QString& condition)
-{
-    db.exec(QStringLiteral("CREATE EXCEPTION E_REFUSED 'refused by the test'"));
-    db.exec(QStringLiteral("CREATE TRIGGER T_REFUSE FOR %1 %2 AS BEGIN IF (%3) THEN EXCEPTION E_REFUSED; END")
-                .arg(table, event, condition));
 }
 
 std::vector<FbValue> shiftOf(TestDatabase& db, int schedulerId)
