@@ -1,0 +1,11 @@
+#include "UfrmSchedule.h"
+
+#include "widgets/Planner.h"
+
+void TfrmSchedule::LoadScheduleGrid()
+{
+}
+
+void TfrmSchedule::UpdateShiftItem(TPlannerItem*)
+{
+}
