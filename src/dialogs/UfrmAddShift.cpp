@@ -1,5 +1,6 @@
 #include "UfrmAddShift.h"
 
+#include "HeldQuery.h"
 #include "ShiftTimes.h"
 #include "app/MessageBoxes.h"
 #include "app/ProgramErrors.h"
@@ -7,6 +8,7 @@
 #include "data/UdmMain.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/MoneyEdit.h"
+#include "workspace/UfrmSchedule.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -39,29 +41,11 @@ void setNavyText(QWidget* w, bool bold)
     w->setPalette(p);
 }
 
-// The result set of one query, released on every way out.
-class HeldQuery {
-public:
-    explicit HeldQuery(const QString& sql) { dmMain->OpenQuery(sql, q); }
-    ~HeldQuery()
-    {
-        if (q) {
-            try {
-                dmMain->CloseQuery(q);
-            } catch (...) {
-                // An error is already on its way out; the handle's own
-                // release rolls back.
-            }
-        }
-    }
-    HeldQuery(const HeldQuery&) = delete;
-    HeldQuery& operator=(const HeldQuery&) = delete;
-    void close() { dmMain->CloseQuery(q); }
-    FbQuery* operator->() const { return q.get(); }
-
-private:
-    TdmMain::Query q;
-};
+// A new shift is for the employee chosen in the workspace's list.
+bool employeeChosen()
+{
+    return frmSchedule && frmSchedule->SelectedEmployeeID() != 0;
+}
 
 } // namespace
 
@@ -76,8 +60,8 @@ TfrmAddShift::TfrmAddShift(QWidget* parent)
     AdvToolPanel1->setObjectName(QStringLiteral("AdvToolPanel1"));
     AdvToolPanel1->setGeometry(0, 0, 332, 210);
     AdvToolPanel1->setStyleSheet(QStringLiteral(
-        "QFrame#AdvToolPanel1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-        " stop:0 #E3EFFF, stop:1 #AFD2FF); }"));
+        "QFrame#AdvToolPanel1 { border: 1px solid #6F8FC7; background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+        " stop:0 #F5F9FF, stop:1 #CFDEF5); }"));
 
     auto label = [this](const QString& text, int y) {
         auto* l = new QLabel(text, AdvToolPanel1);
@@ -180,11 +164,6 @@ void TfrmAddShift::cboPositionsChange()
     q.close();
 }
 
-bool TfrmAddShift::EmployeeChosen()
-{
-    return false;
-}
-
 void TfrmAddShift::lblAddClick()
 {
     // A box holding only "." is as good as empty, and would make the
@@ -193,7 +172,7 @@ void TfrmAddShift::lblAddClick()
         Messages::error(QStringLiteral("Please enter a rate of at least zero (0)."));
         return;
     }
-    if (!IsEditing && !EmployeeChosen()) {
+    if (!IsEditing && !employeeChosen()) {
         Messages::error(QStringLiteral("Please select an employee from the Employee List"));
         reject();
         return;

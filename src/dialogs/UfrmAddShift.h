@@ -46,10 +46,6 @@ public:
     void lblAddClick();
     void lblCancelClick();
 
-    // Whether the workspace's employee list has an entry chosen (for a new
-    // shift, the employee it is for).
-    static bool EmployeeChosen();
-
 protected:
     void showEvent(QShowEvent* event) override;
 
