@@ -1,6 +1,5 @@
 #include "UfrmAddShift.h"
 
-#include "HeldQuery.h"
 #include "ShiftTimes.h"
 #include "app/MessageBoxes.h"
 #include "app/ProgramErrors.h"
@@ -8,6 +7,7 @@
 #include "data/UdmMain.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/MoneyEdit.h"
+#include "workspace/ScopedQuery.h"
 #include "workspace/UfrmSchedule.h"
 
 #include <QComboBox>
@@ -144,7 +144,7 @@ void TfrmAddShift::showEvent(QShowEvent* event)
 void TfrmAddShift::FillPositions()
 {
     cboPositions->clear();
-    HeldQuery q(QStringLiteral("SELECT CurrentPositions.PositionID, CURRENTPOSITIONS.POSITIONNAME FROM CURRENTPOSITIONS WHERE ServerID = ")
+    ScopedQuery q(QStringLiteral("SELECT CurrentPositions.PositionID, CURRENTPOSITIONS.POSITIONNAME FROM CURRENTPOSITIONS WHERE ServerID = ")
                 + SqlText::integer(ShiftServerID) + QStringLiteral(" ORDER BY CURRENTPOSITIONS.POSITIONNAME ;"));
     for (; !q->eof(); q->next())
         cboPositions->addItem(q->fieldByName(QStringLiteral("PositionName")).asString(),
@@ -157,7 +157,7 @@ void TfrmAddShift::cboPositionsChange()
 {
     if (cboPositions->currentIndex() < 0)
         return;
-    HeldQuery q(QStringLiteral("SELECT Rate FROM CurrentPositions WHERE ServerID = ") + SqlText::integer(ShiftServerID)
+    ScopedQuery q(QStringLiteral("SELECT Rate FROM CurrentPositions WHERE ServerID = ") + SqlText::integer(ShiftServerID)
                 + QStringLiteral(" AND PositionID = ") + SqlText::integer(cboPositions->currentData().toInt())
                 + QStringLiteral(";"));
     meRate->setText(q->eof() ? QStringLiteral("0.00") : q->field(0).asMoney().format2());

@@ -1,10 +1,10 @@
 #include "UfrmSchedule.h"
 
+#include "ScopedQuery.h"
 #include "app/MessageBoxes.h"
 #include "data/LocaleFormat.h"
 #include "data/SqlText.h"
 #include "data/UdmMain.h"
-#include "dialogs/HeldQuery.h"
 #include "dialogs/ShiftTimes.h"
 #include "dialogs/UfrmAddShift.h"
 #include "widgets/MoneyEdit.h"
@@ -115,7 +115,7 @@ void TfrmSchedule::EditShift(TPlannerItem* Item)
     if (!Item)
         return;
     const int scheduleID = Item->Tag;
-    HeldQuery q(QStringLiteral("SELECT * FROM Schedule WHERE ScheduleID = ") + SqlText::integer(scheduleID));
+    ScopedQuery q(QStringLiteral("SELECT * FROM Schedule WHERE ScheduleID = ") + SqlText::integer(scheduleID));
     auto dialog = std::make_unique<TfrmAddShift>();
     dialog->setWindowTitle(QStringLiteral("Editing ") + Item->CaptionText);
     dialog->ShiftEndDate = LocaleFormat::wallClock(SelectedFilterDate());
