@@ -1,11 +1,14 @@
 #include "ShiftTestSupport.h"
 
 #include "data/SqlText.h"
+#include "dialogs/UfrmAddShift.h"
 #include "workspace/UfrmSchedule.h"
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QComboBox>
 #include <QListWidget>
+#include <QtTest>
 
 namespace ShiftTest {
 
@@ -21,6 +24,16 @@ void chooseEmployee(TfrmSchedule& w, int serverID, const QString& text)
     }
     w.lbEmps->setCurrentItem(entry);
     entry->setSelected(true);
+}
+
+void pickPosition(TfrmAddShift& d, const QString& name)
+{
+    d.cboPositions->setFocus();
+    if (d.cboPositions->currentIndex() < 0)
+        QTest::keyClick(d.cboPositions, Qt::Key_Down);
+    while (d.cboPositions->currentText() != name && d.cboPositions->currentIndex() < d.cboPositions->count() - 1)
+        QTest::keyClick(d.cboPositions, Qt::Key_Down);
+    QCOMPARE(d.cboPositions->currentText(), name);
 }
 
 Row row(TestDatabase& db, qint64 scheduleID)

@@ -7,6 +7,7 @@
 #include <QString>
 #include <vector>
 
+class TfrmAddShift;
 class TfrmSchedule;
 
 namespace ShiftTest {
@@ -14,6 +15,10 @@ namespace ShiftTest {
 // Selects the employee in the workspace's list, adding the entry when the
 // list does not hold it.
 void chooseEmployee(TfrmSchedule& w, int serverID, const QString& text);
+
+// Picks a position in the shift dialog as the user does: with the keyboard
+// on the list, one entry at a time (so the rate is looked up).
+void pickPosition(TfrmAddShift& d, const QString& name);
 
 // The shift's row as written: start, end, date, close, position, schedule,
 // employee, rate, hours (as text, in the database's own form).

@@ -58,17 +58,6 @@ constexpr int Ann = 1;   // Host 12.50, Server 11.00
 constexpr int Carla = 3; // Cook 16.75
 constexpr int Schedule = 1;
 
-void pickPosition(TfrmAddShift& d, const QString& name)
-{
-    // As the user does: with the keyboard on the list, one entry at a time.
-    d.cboPositions->setFocus();
-    if (d.cboPositions->currentIndex() < 0)
-        QTest::keyClick(d.cboPositions, Qt::Key_Down);
-    while (d.cboPositions->currentText() != name && d.cboPositions->currentIndex() < d.cboPositions->count() - 1)
-        QTest::keyClick(d.cboPositions, Qt::Key_Down);
-    QCOMPARE(d.cboPositions->currentText(), name);
-}
-
 void typeRate(TfrmAddShift& d, const QString& text)
 {
     d.meRate->clear();

@@ -84,16 +84,6 @@ bool dropOn(TPlanner* planner, const QPoint& pos)
     return drop.isAccepted();
 }
 
-void pickPosition(TfrmAddShift& d, const QString& name)
-{
-    d.cboPositions->setFocus();
-    if (d.cboPositions->currentIndex() < 0)
-        QTest::keyClick(d.cboPositions, Qt::Key_Down);
-    while (d.cboPositions->currentText() != name && d.cboPositions->currentIndex() < d.cboPositions->count() - 1)
-        QTest::keyClick(d.cboPositions, Qt::Key_Down);
-    QCOMPARE(d.cboPositions->currentText(), name);
-}
-
 } // namespace
 
 qint64 TestShiftEditing::addShift(int serverID, int positionID, const QString& start, const QString& end,
