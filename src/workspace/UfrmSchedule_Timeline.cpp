@@ -100,8 +100,9 @@ void TfrmSchedule::LoadScheduleGrid()
 
         QString sql = ShiftSelect + QStringLiteral("(SCHEDULE.SCHEDULER_ID = ") + SqlText::integer(CurrentScheduleID)
             + QStringLiteral(") AND (ScheduleDate = ") + Q;
+        // Both tables have a PositionID: the bare name is ambiguous to the server.
         if (cboPosition->currentIndex() > 0)
-            sql += QStringLiteral(") AND (PositionID = ") + SqlText::integer(cboPosition->currentData().toInt());
+            sql += QStringLiteral(") AND (SCHEDULE.PositionID = ") + SqlText::integer(cboPosition->currentData().toInt());
         sql += QStringLiteral(") ") + QStringLiteral("ORDER BY Servers.ServerFirst, Servers.ServerLast");
         guard.query.open(sql);
         if (guard.query->eof())
