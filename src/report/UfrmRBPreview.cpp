@@ -60,7 +60,8 @@ TfrmRBPreview::TfrmRBPreview(QWidget* parent) : QDialog(parent)
 
     // The dock area: a main window inside the dialog lets the tool bar be
     // dragged off to float and docked again.
-    AdvDockPanel1 = new QMainWindow(this, Qt::Widget);
+    AdvDockPanel1 = new QMainWindow(this);
+    AdvDockPanel1->setWindowFlags(Qt::Widget); // a main window is made a window of its own
     AdvToolBar1 = new QToolBar(AdvDockPanel1);
     AdvToolBar1->setObjectName(QStringLiteral("AdvToolBar1"));
     AdvToolBar1->setMovable(true);

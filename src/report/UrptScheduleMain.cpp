@@ -61,7 +61,8 @@ QString TrptScheduleMain::reportSql()
         "SCHEDULE.SCHEDULER_ID) ON SERVERS.SERVERID = SCHEDULE.SERVERID) \n"
         "ON POSITIONS.POSITIONID = SCHEDULE.POSITIONID\n"
         "\n"
-        "WHERE Scheduler_ID = :SchedID\n"
+        // Both tables have a Scheduler_ID; Firebird refuses the bare name.
+        "WHERE SCHEDULE.Scheduler_ID = :SchedID\n"
         "\n"
         "ORDER BY Scheduler.Scheduler_Start, Schedule.ScheduleStart;");
 }

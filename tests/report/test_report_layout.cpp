@@ -8,6 +8,7 @@
 #include "report/ReportLayout.h"
 #include "report/UrptScheduleMain.h"
 #include "support/TestMain.h"
+#include "HandReport.h"
 
 #include <QImage>
 #include <QPainter>
@@ -70,11 +71,6 @@ QString summary(const std::vector<ReportLayout::Page>& pages)
         out << s;
     }
     return out.join(u' ');
-}
-
-FbValue at(QDate d, int h, int m = 0)
-{
-    return FbValue(QDateTime(d, QTime(h, m), Qt::UTC));
 }
 
 } // namespace
@@ -198,57 +194,6 @@ void TestReportLayout::formats()
     QFETCH(QString, expected);
     QCOMPARE(ReportFormat::display(value, format), expected);
 }
-
-namespace {
-
-const QStringList kFields{QStringLiteral("SCHEDULER_ID"), QStringLiteral("SCHEDULER_START"),
-                          QStringLiteral("SCHEDULER_END"), QStringLiteral("SCHEDULEDATE"),
-                          QStringLiteral("SERVERFIRST"), QStringLiteral("SERVERLAST"),
-                          QStringLiteral("POSITIONNAME"), QStringLiteral("SCHEDULECLOSE"),
-                          QStringLiteral("SCHEDULESTART"), QStringLiteral("SCHEDULEEND"),
-                          QStringLiteral("TOTALHOURS")};
-
-struct Shift {
-    QDate day;
-    QString first, last, position;
-    FbValue close;
-    int startHour, endHour;
-    qint64 hoursRaw;
-};
-
-std::vector<FbValue> rowOf(const Shift& s)
-{
-    const QDate end = s.endHour < s.startHour ? s.day.addDays(1) : s.day;
-    return {FbValue(1), FbValue(QDate(2026, 12, 14)), FbValue(QDate(2026, 12, 20)), FbValue(s.day),
-            FbValue(s.first), FbValue(s.last), FbValue(s.position), s.close,
-            at(s.day, s.startHour), at(end, s.endHour), FbValue(Decimal4::fromRaw(s.hoursRaw))};
-}
-
-// The container over rows given here instead of its query.
-struct HandReport {
-    FbConnection none;
-    TrptScheduleMain r{none};
-    explicit HandReport(const std::vector<Shift>& shifts)
-    {
-        r.rpt.openData = [shifts](ReportData& d) {
-            d.setFields(kFields);
-            for (const auto& s : shifts)
-                d.addRow(rowOf(s));
-        };
-        r.rpt.generate();
-    }
-    // The texts of a page as "element=text", in print order.
-    QStringList texts(int page, bool withEmpty = false)
-    {
-        QStringList out;
-        for (const auto& it : r.rpt.pageItems(page))
-            if (withEmpty || !it.text.isEmpty())
-                out << it.element->name + u'=' + it.text;
-        return out;
-    }
-};
-
-} // namespace
 
 void TestReportLayout::closingText_data()
 {
