@@ -1,0 +1,5 @@
+#include "UfrmSchedule.h"
+
+void TfrmSchedule::lblPrintScheduleClick()
+{
+}
