@@ -55,50 +55,46 @@ QFont ReportElement::font() const
     return f;
 }
 
+ReportElement* ReportBand::place(ReportElement::Kind kind, const QString& name, double left, double top,
+                                 double width)
+{
+    auto e = std::make_unique<ReportElement>(kind, name);
+    e->left = left;
+    e->top = top;
+    e->width = width;
+    elements.push_back(std::move(e));
+    return elements.back().get();
+}
+
 ReportElement* ReportBand::addText(ReportElement::Kind kind, const QString& name, double anchor, double top,
                                    Qt::Alignment alignment)
 {
-    auto e = std::make_unique<ReportElement>(kind, name);
-    e->left = anchor;
-    e->top = top;
+    ReportElement* e = place(kind, name, anchor, top, 0);
     e->autoSize = true;
     e->alignment = alignment;
-    elements.push_back(std::move(e));
-    return elements.back().get();
+    return e;
 }
 
 ReportElement* ReportBand::addBox(ReportElement::Kind kind, const QString& name, double left, double right,
                                   double top, Qt::Alignment alignment)
 {
-    auto e = std::make_unique<ReportElement>(kind, name);
-    e->left = left;
-    e->width = right - left;
-    e->top = top;
+    ReportElement* e = place(kind, name, left, top, right - left);
     e->alignment = alignment;
-    elements.push_back(std::move(e));
-    return elements.back().get();
+    return e;
 }
 
 ReportElement* ReportBand::addShape(const QString& name, double left, double top, double width, double height)
 {
-    auto e = std::make_unique<ReportElement>(ReportElement::Shape, name);
-    e->left = left;
-    e->top = top;
-    e->width = width;
+    ReportElement* e = place(ReportElement::Shape, name, left, top, width);
     e->height = height;
-    elements.push_back(std::move(e));
-    return elements.back().get();
+    return e;
 }
 
 ReportElement* ReportBand::addLine(const QString& name, double left, double top, double length, double weightPt)
 {
-    auto e = std::make_unique<ReportElement>(ReportElement::Line, name);
-    e->left = left;
-    e->top = top;
-    e->width = length;
+    ReportElement* e = place(ReportElement::Line, name, left, top, length);
     e->penWidthPt = weightPt;
-    elements.push_back(std::move(e));
-    return elements.back().get();
+    return e;
 }
 
 // ---- report

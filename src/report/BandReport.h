@@ -89,6 +89,9 @@ public:
                           Qt::Alignment alignment = Qt::AlignLeft);
     ReportElement* addShape(const QString& name, double left, double top, double width, double height);
     ReportElement* addLine(const QString& name, double left, double top, double length, double weightPt);
+
+private:
+    ReportElement* place(ReportElement::Kind kind, const QString& name, double left, double top, double width);
 };
 
 class ReportGroup {

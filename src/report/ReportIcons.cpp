@@ -56,15 +56,7 @@ QIcon closeFolder()
     return drawn([](QPainter& p) {
         p.setPen(QPen(QColor(140, 100, 20), 1));
         p.setBrush(QColor(240, 200, 90));
-        QPainterPath folder;
-        folder.moveTo(1.5, 5);
-        folder.lineTo(7, 5);
-        folder.lineTo(8.5, 6.5);
-        folder.lineTo(17.5, 6.5);
-        folder.lineTo(17.5, 17.5);
-        folder.lineTo(1.5, 17.5);
-        folder.closeSubpath();
-        p.drawPath(folder);
+        p.drawPolygon(QPolygonF{{1.5, 5}, {7, 5}, {8.5, 6.5}, {17.5, 6.5}, {17.5, 17.5}, {1.5, 17.5}});
         p.setBrush(QColor(250, 220, 120));
         p.drawRect(QRectF(1.5, 9, 16, 8.5));
         // the way back out
@@ -115,14 +107,7 @@ QIcon saveToFile()
     return drawn([](QPainter& p) {
         p.setPen(QPen(QColor(20, 40, 110), 1));
         p.setBrush(QColor(60, 100, 190));
-        QPainterPath disk;
-        disk.moveTo(2.5, 2.5);
-        disk.lineTo(15.5, 2.5);
-        disk.lineTo(17.5, 4.5);
-        disk.lineTo(17.5, 17.5);
-        disk.lineTo(2.5, 17.5);
-        disk.closeSubpath();
-        p.drawPath(disk);
+        p.drawPolygon(QPolygonF{{2.5, 2.5}, {15.5, 2.5}, {17.5, 4.5}, {17.5, 17.5}, {2.5, 17.5}});
         p.setBrush(QColor(220, 225, 235));
         p.drawRect(QRectF(5.5, 2.5, 8, 5.5)); // shutter
         p.setBrush(QColor(60, 100, 190));

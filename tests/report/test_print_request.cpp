@@ -26,6 +26,16 @@ std::unique_ptr<TfrmSchedule> makeWindow()
     return w;
 }
 
+// The workspace with the demo week open.
+std::unique_ptr<TfrmSchedule> withDemoWeekOpen()
+{
+    auto w = makeWindow();
+    w->show();
+    w->ccboSchedules->setCurrentIndex(0);
+    w->ccboSchedulesChange();
+    return w;
+}
+
 QString pdfText(const QString& pdf)
 {
     QProcess p;
@@ -62,10 +72,7 @@ void TestPrintRequest::previewOfTheOpenSchedule()
 {
     TestDatabase db(TestDatabase::Demo);
     RecordingMessages messages;
-    auto w = makeWindow();
-    w->show();
-    w->ccboSchedules->setCurrentIndex(0);
-    w->ccboSchedulesChange();
+    auto w = withDemoWeekOpen();
     QCOMPARE(w->CurrentScheduleID, 1);
 
     const QString pdf = db.folder() + QStringLiteral("/seen.pdf");
@@ -100,10 +107,7 @@ void TestPrintRequest::failedGenerationCleansUp()
 {
     TestDatabase db(TestDatabase::Demo);
     RecordingMessages messages;
-    auto w = makeWindow();
-    w->show();
-    w->ccboSchedules->setCurrentIndex(0);
-    w->ccboSchedulesChange();
+    auto w = withDemoWeekOpen();
     QCOMPARE(w->CurrentScheduleID, 1);
     // the report's query now names a column that is gone
     db.exec(QStringLiteral("ALTER TABLE SCHEDULE ALTER COLUMN TOTALHOURS TO TOTAL_HOURS"));

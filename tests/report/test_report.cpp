@@ -2,6 +2,7 @@
 // prints, and the generated PDF read back with poppler's tools.
 
 #include "data/LocaleFormat.h"
+#include "data/SqlText.h"
 #include "report/UrptScheduleMain.h"
 #include "support/TestDatabase.h"
 #include "support/TestMain.h"
@@ -9,6 +10,7 @@
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
+#include <memory>
 
 namespace {
 
@@ -131,18 +133,29 @@ void addSchedule(TestDatabase& db, int id, const QString& start, const QString& 
                 .arg(start, end));
 }
 
-void addShift(TestDatabase& db, int schedule, int server, int position, const QString& start, const QString& end,
-              const QString& day, int close = 0, const QString& hours = QStringLiteral("8"))
+// A shift on day from one time to another, over midnight when it ends earlier.
+void addShift(TestDatabase& db, int schedule, int server, int position, QDate day, QTime from, QTime to,
+              int close = 0, const QString& hours = QStringLiteral("8"))
 {
+    const QDateTime s(day, from, Qt::UTC);
+    const QDateTime e(to < from ? day.addDays(1) : day, to, Qt::UTC);
     db.exec(QStringLiteral("INSERT INTO SCHEDULE (SCHEDULER_ID, SERVERID, POSITIONID, SCHEDULESTART, SCHEDULEEND, "
-                           "SCHEDULEDATE, SCHEDULECLOSE, RATE, TOTALHOURS) VALUES (%1, %2, %3, '%4', '%5', '%6', %7, "
-                           "10, %8)")
+                           "SCHEDULEDATE, SCHEDULECLOSE, RATE, TOTALHOURS) VALUES (%1, %2, %3, %4, %5, %6, %7, 10, %8)")
                 .arg(schedule)
                 .arg(server)
                 .arg(position)
-                .arg(start, end, day)
+                .arg(SqlText::quotedDateTime(s), SqlText::quotedDateTime(e), SqlText::quotedDate(day))
                 .arg(close)
                 .arg(hours));
+}
+
+// The report of schedule 1, generated.
+std::unique_ptr<TrptScheduleMain> generated()
+{
+    auto r = std::make_unique<TrptScheduleMain>(dmMain->FBDB);
+    r->ScheduleID = 1;
+    r->rpt.generate();
+    return r;
 }
 
 void addStaff(TestDatabase& db)
@@ -174,11 +187,9 @@ void TestReport::demoRowsOfTheOpenScheduleOnly()
 {
     TestDatabase db(TestDatabase::Demo);
     addSchedule(db, 2, QStringLiteral("01/05/2026"), QStringLiteral("01/11/2026"));
-    addShift(db, 2, 1, 1, QStringLiteral("01/05/2026 09:00:00"), QStringLiteral("01/05/2026 17:00:00"),
-             QStringLiteral("01/05/2026"));
-    TrptScheduleMain r(dmMain->FBDB);
-    r.ScheduleID = 1;
-    r.rpt.generate();
+    addShift(db, 2, 1, 1, QDate(2026, 1, 5), QTime(9, 0), QTime(17, 0));
+    auto report = generated();
+    TrptScheduleMain& r = *report;
     QCOMPARE(r.rpt.data().rowCount(), int(db.count(QStringLiteral("SCHEDULE WHERE SCHEDULER_ID = 1"))));
     const ReportData& d = r.rpt.data();
     for (int i = 0; i < d.rowCount(); ++i)
@@ -192,17 +203,12 @@ void TestReport::shiftWithoutEmployeeOrPositionLeftOut()
     TestDatabase db;
     addStaff(db);
     addSchedule(db, 1, QStringLiteral("12/14/2026"), QStringLiteral("12/20/2026"));
-    addShift(db, 1, 1, 1, QStringLiteral("12/14/2026 09:00:00"), QStringLiteral("12/14/2026 17:00:00"),
-             QStringLiteral("12/14/2026"));
-    addShift(db, 1, 9, 1, QStringLiteral("12/14/2026 10:00:00"), QStringLiteral("12/14/2026 18:00:00"),
-             QStringLiteral("12/14/2026")); // employee gone
-    addShift(db, 1, 2, 9, QStringLiteral("12/14/2026 11:00:00"), QStringLiteral("12/14/2026 19:00:00"),
-             QStringLiteral("12/14/2026")); // position gone
-    addShift(db, 1, 2, 2, QStringLiteral("12/14/2026 12:00:00"), QStringLiteral("12/14/2026 20:00:00"),
-             QStringLiteral("12/14/2026"));
-    TrptScheduleMain r(dmMain->FBDB);
-    r.ScheduleID = 1;
-    r.rpt.generate();
+    addShift(db, 1, 1, 1, QDate(2026, 12, 14), QTime(9, 0), QTime(17, 0));
+    addShift(db, 1, 9, 1, QDate(2026, 12, 14), QTime(10, 0), QTime(18, 0)); // employee gone
+    addShift(db, 1, 2, 9, QDate(2026, 12, 14), QTime(11, 0), QTime(19, 0)); // position gone
+    addShift(db, 1, 2, 2, QDate(2026, 12, 14), QTime(12, 0), QTime(20, 0));
+    auto report = generated();
+    TrptScheduleMain& r = *report;
     QCOMPARE(reportRows(r), (QStringList{"Ann/Host/12-14 09:00", "Ben/Cook/12-14 12:00"}));
 }
 
@@ -212,17 +218,12 @@ void TestReport::daysInDateOrderShiftsByStart()
     addStaff(db);
     addSchedule(db, 1, QStringLiteral("12/14/2026"), QStringLiteral("12/20/2026"));
     // entered out of order; one over midnight
-    addShift(db, 1, 2, 2, QStringLiteral("12/15/2026 14:00:00"), QStringLiteral("12/15/2026 22:00:00"),
-             QStringLiteral("12/15/2026"));
-    addShift(db, 1, 1, 1, QStringLiteral("12/14/2026 22:00:00"), QStringLiteral("12/15/2026 06:00:00"),
-             QStringLiteral("12/14/2026"), 1);
-    addShift(db, 1, 2, 1, QStringLiteral("12/15/2026 07:00:00"), QStringLiteral("12/15/2026 15:00:00"),
-             QStringLiteral("12/15/2026"));
-    addShift(db, 1, 2, 2, QStringLiteral("12/14/2026 08:00:00"), QStringLiteral("12/14/2026 16:30:00"),
-             QStringLiteral("12/14/2026"), 0, QStringLiteral("8.5"));
-    TrptScheduleMain r(dmMain->FBDB);
-    r.ScheduleID = 1;
-    r.rpt.generate();
+    addShift(db, 1, 2, 2, QDate(2026, 12, 15), QTime(14, 0), QTime(22, 0));
+    addShift(db, 1, 1, 1, QDate(2026, 12, 14), QTime(22, 0), QTime(6, 0), 1);
+    addShift(db, 1, 2, 1, QDate(2026, 12, 15), QTime(7, 0), QTime(15, 0));
+    addShift(db, 1, 2, 2, QDate(2026, 12, 14), QTime(8, 0), QTime(16, 30), 0, QStringLiteral("8.5"));
+    auto report = generated();
+    TrptScheduleMain& r = *report;
     QCOMPARE(reportRows(r), (QStringList{"Ben/Cook/12-14 08:00", "Ann/Host/12-14 22:00", "Ben/Host/12-15 07:00",
                                          "Ben/Cook/12-15 14:00"}));
     QStringList printed;
@@ -242,14 +243,11 @@ void TestReport::generatingAgainReadsAgain()
     TestDatabase db;
     addStaff(db);
     addSchedule(db, 1, QStringLiteral("12/14/2026"), QStringLiteral("12/20/2026"));
-    addShift(db, 1, 1, 1, QStringLiteral("12/14/2026 09:00:00"), QStringLiteral("12/14/2026 17:00:00"),
-             QStringLiteral("12/14/2026"));
-    TrptScheduleMain r(dmMain->FBDB);
-    r.ScheduleID = 1;
-    r.rpt.generate();
+    addShift(db, 1, 1, 1, QDate(2026, 12, 14), QTime(9, 0), QTime(17, 0));
+    auto report = generated();
+    TrptScheduleMain& r = *report;
     QCOMPARE(r.rpt.data().rowCount(), 1);
-    addShift(db, 1, 2, 2, QStringLiteral("12/16/2026 09:00:00"), QStringLiteral("12/16/2026 17:00:00"),
-             QStringLiteral("12/16/2026"));
+    addShift(db, 1, 2, 2, QDate(2026, 12, 16), QTime(9, 0), QTime(17, 0));
     r.rpt.generate();
     QCOMPARE(r.rpt.data().rowCount(), 2);
 }
@@ -257,9 +255,8 @@ void TestReport::generatingAgainReadsAgain()
 void TestReport::demoToPdf()
 {
     TestDatabase db(TestDatabase::Demo);
-    TrptScheduleMain r(dmMain->FBDB);
-    r.ScheduleID = 1;
-    r.rpt.generate();
+    auto report = generated();
+    TrptScheduleMain& r = *report;
     const QString pdf = db.folder() + QStringLiteral("/demo.pdf");
     r.rpt.exportPdf(pdf);
     QCOMPARE(pdfPages(pdf), r.rpt.pageCount());
@@ -340,9 +337,8 @@ void TestReport::footerOnEveryPage()
             "INSERT INTO SCHEDULE (SCHEDULER_ID, SERVERID, POSITIONID, SCHEDULESTART, SCHEDULEEND, SCHEDULEDATE, "
             "SCHEDULECLOSE, RATE, TOTALHOURS) SELECT SCHEDULER_ID, SERVERID, POSITIONID, SCHEDULESTART, "
             "SCHEDULEEND, SCHEDULEDATE, SCHEDULECLOSE, RATE, TOTALHOURS FROM SCHEDULE"));
-    TrptScheduleMain r(dmMain->FBDB);
-    r.ScheduleID = 1;
-    r.rpt.generate();
+    auto report = generated();
+    TrptScheduleMain& r = *report;
     QCOMPARE(r.rpt.data().rowCount(), 280);
     QCOMPARE(r.rpt.pageCount(), 4);
     const QString pdf = db.folder() + QStringLiteral("/long.pdf");
@@ -370,9 +366,8 @@ void TestReport::footerOnEveryPage()
 void TestReport::pngPages()
 {
     TestDatabase db(TestDatabase::Demo);
-    TrptScheduleMain r(dmMain->FBDB);
-    r.ScheduleID = 1;
-    r.rpt.generate();
+    auto report = generated();
+    TrptScheduleMain& r = *report;
     const QStringList files = r.rpt.exportPng(db.folder(), QStringLiteral("Schedule"));
     QCOMPARE(files.size(), r.rpt.pageCount());
     QCOMPARE(files.first(), db.folder() + QStringLiteral("/Schedule-1.png"));
@@ -388,9 +383,8 @@ void TestReport::pngPages()
 void TestReport::unwritableFileRaises()
 {
     TestDatabase db(TestDatabase::Demo);
-    TrptScheduleMain r(dmMain->FBDB);
-    r.ScheduleID = 1;
-    r.rpt.generate();
+    auto report = generated();
+    TrptScheduleMain& r = *report;
     QVERIFY_THROWS_EXCEPTION(std::runtime_error, r.rpt.exportPdf(db.folder() + QStringLiteral("/no/such/folder/x.pdf")));
     QVERIFY_THROWS_EXCEPTION(std::runtime_error, r.rpt.exportPng(db.folder() + QStringLiteral("/no/such"), QStringLiteral("x")));
 }
