@@ -1,6 +1,7 @@
 #include "TimelineRange.h"
 
 #include "data/LocaleFormat.h"
+#include "data/SqlText.h"
 
 #include <cstdlib>
 
@@ -45,11 +46,29 @@ bool needsWhiteCaption(const QColor& c)
     return brightness(c) <= 128;
 }
 
-QString shiftCaption(QTime start, QTime end, const QString& first, const QString& last,
-                     const QString& positionName, Decimal4 totalHours)
+ShiftCaptioner::ShiftCaptioner() : m_longTime(LocaleFormat::longTimeFormat())
 {
-    return LocaleFormat::longTime(start) + u'-' + LocaleFormat::longTime(end) + u' ' + first + u' ' + last
-        + QStringLiteral(" (") + positionName + QStringLiteral(") Hours: ") + totalHours.format2();
+}
+
+QString ShiftCaptioner::longTime(QTime t) const
+{
+    // As LocaleFormat::longTime: plain blanks where the locale has no-break ones.
+    QString s = m_locale.toString(t, m_longTime);
+    s.replace(QChar(0x202F), u' ');
+    s.replace(QChar(0x00A0), u' ');
+    return s;
+}
+
+QString ShiftCaptioner::operator()(QTime start, QTime end, const QString& first, const QString& last,
+                                   const QString& positionName, Decimal4 totalHours) const
+{
+    return longTime(start) + u'-' + longTime(end) + u' ' + first + u' ' + last + QStringLiteral(" (") + positionName
+        + QStringLiteral(") Hours: ") + totalHours.format2();
+}
+
+QString sqlDay(QDate day)
+{
+    return SqlText::quotedDate(day.isValid() ? day : QDate(1899, 12, 30));
 }
 
 } // namespace Timeline

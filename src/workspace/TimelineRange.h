@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QDateTime>
+#include <QLocale>
 #include <QString>
 #include <QTime>
 #include <QtGlobal>
@@ -32,7 +33,23 @@ double brightness(const QColor& c);
 bool needsWhiteCaption(const QColor& c);
 
 // The text on a shift's bar: "9:00:00 AM-5:00:00 PM Ann Lee (Host) Hours: 8.00".
-QString shiftCaption(QTime start, QTime end, const QString& first, const QString& last,
-                     const QString& positionName, Decimal4 totalHours);
+// Made once per load: the system's long time format is looked up once, not
+// twice for every shift.
+class ShiftCaptioner {
+public:
+    ShiftCaptioner();
+    QString operator()(QTime start, QTime end, const QString& first, const QString& last,
+                       const QString& positionName, Decimal4 totalHours) const;
+
+private:
+    QString longTime(QTime t) const;
+
+    QLocale m_locale;
+    QString m_longTime;
+};
+
+// The chosen day as a quoted SQL date; with no day chosen the zero date
+// (30 December 1899), on which there are no shifts.
+QString sqlDay(QDate day);
 
 } // namespace Timeline

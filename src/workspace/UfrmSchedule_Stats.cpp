@@ -1,6 +1,7 @@
 #include "UfrmSchedule.h"
 
 #include "ScopedQuery.h"
+#include "TimelineRange.h"
 #include "data/Decimal4.h"
 #include "data/LocaleFormat.h"
 #include "data/SqlText.h"
@@ -32,11 +33,10 @@ void TfrmSchedule::FillStatsGrid()
         StatsGrid->setColWidth(c, StatsColumnWidths[c]);
     }
 
-    // With no day chosen the day is the zero date, which has no shifts.
     ScopedQuery perDay(QStringLiteral("SELECT SCHEDULE.POSITIONID, POSITIONS.POSITIONNAME, Sum(SCHEDULE.RATE * SCHEDULE.TOTALHOURS) AS Cost, "
                                       "Sum(SCHEDULE.TOTALHOURS) AS TOTALHOURS FROM POSITIONS INNER JOIN SCHEDULE ON "
                                       "POSITIONS.POSITIONID = SCHEDULE.POSITIONID WHERE Schedule.ScheduleDate = ")
-                       + SqlText::quotedDate(day.isValid() ? day : QDate(1899, 12, 30)) + QStringLiteral(" ")
+                       + Timeline::sqlDay(day) + QStringLiteral(" ")
                        + QStringLiteral("GROUP BY SCHEDULE.POSITIONID, POSITIONS.POSITIONNAME  ")
                        + QStringLiteral("ORDER BY POSITIONS.POSITIONNAME;"));
     ScopedQuery perSchedule{QString()};

@@ -22,14 +22,22 @@ const QString ShiftSelect = QStringLiteral(
     "SCHEDULE.SCHEDULEEND, POSITIONS.PositionName, POSITIONS.POSITION_COLOR FROM POSITIONS INNER JOIN SCHEDULE ON "
     "(POSITIONS.POSITIONID = SCHEDULE.POSITIONID) INNER JOIN SERVERS ON (SCHEDULE.SERVERID = SERVERS.SERVERID) WHERE ");
 
-QString captionFromRow(const FbQuery& q)
+// Where the columns of ShiftSelect lie, looked up once per result set.
+struct ShiftColumns {
+    explicit ShiftColumns(const FbQuery& q)
+        : first(q.fieldIndex(QStringLiteral("SERVERFIRST"))), last(q.fieldIndex(QStringLiteral("SERVERLAST"))),
+          hours(q.fieldIndex(QStringLiteral("TotalHours"))), id(q.fieldIndex(QStringLiteral("ScheduleID"))),
+          start(q.fieldIndex(QStringLiteral("SCHEDULESTART"))), end(q.fieldIndex(QStringLiteral("SCHEDULEEND"))),
+          position(q.fieldIndex(QStringLiteral("PositionName"))), colour(q.fieldIndex(QStringLiteral("POSITION_COLOR")))
+    {
+    }
+    int first, last, hours, id, start, end, position, colour;
+};
+
+QString captionFromRow(const FbQuery& q, const ShiftColumns& c, const Timeline::ShiftCaptioner& caption)
 {
-    return Timeline::shiftCaption(q.fieldByName(QStringLiteral("SCHEDULESTART")).asDateTime().time(),
-                                  q.fieldByName(QStringLiteral("SCHEDULEEND")).asDateTime().time(),
-                                  q.fieldByName(QStringLiteral("SERVERFIRST")).asString(),
-                                  q.fieldByName(QStringLiteral("SERVERLAST")).asString(),
-                                  q.fieldByName(QStringLiteral("PositionName")).asString(),
-                                  q.fieldByName(QStringLiteral("TotalHours")).asMoney());
+    return caption(q.field(c.start).asDateTime().time(), q.field(c.end).asDateTime().time(), q.field(c.first).asString(),
+                   q.field(c.last).asString(), q.field(c.position).asString(), q.field(c.hours).asMoney());
 }
 
 // Repainting of the timeline suspended while this lives.
@@ -56,6 +64,16 @@ struct LoadGuard {
 
 } // namespace
 
+QString TfrmSchedule::ShiftQuerySql(int schedulerId, QDate day, int positionId)
+{
+    QString sql = ShiftSelect + QStringLiteral("(SCHEDULE.SCHEDULER_ID = ") + SqlText::integer(schedulerId)
+        + QStringLiteral(") AND (ScheduleDate = ") + Timeline::sqlDay(day);
+    // Both tables have a PositionID: the bare name is ambiguous to the server.
+    if (positionId != 0)
+        sql += QStringLiteral(") AND (SCHEDULE.PositionID = ") + SqlText::integer(positionId);
+    return sql + QStringLiteral(") ") + QStringLiteral("ORDER BY Servers.ServerFirst, Servers.ServerLast");
+}
+
 void TfrmSchedule::LoadScheduleGrid()
 {
     if (ccboSchedules->currentIndex() < 0)
@@ -67,8 +85,7 @@ void TfrmSchedule::LoadScheduleGrid()
     const QDate day = SelectedFilterDate();
     Planner->setTimeLineStart(day);
     Planner->removeAllItems();
-    // With no day chosen the day is the zero date, which has no shifts.
-    const QString Q = SqlText::quotedDate(day.isValid() ? day : QDate(1899, 12, 30));
+    const QString Q = Timeline::sqlDay(day);
 
     const QDateTime RS = LocaleFormat::wallClock(dtStartDate->date(), QTime(dtStart->time().hour(), dtStart->time().minute()));
     const QDateTime RE = LocaleFormat::wallClock(dtEndDate->date(), QTime(dtEnd->time().hour(), dtEnd->time().minute()));
@@ -98,32 +115,27 @@ void TfrmSchedule::LoadScheduleGrid()
         LoadGuard guard(Planner);
         Planner->setPositions(1);
 
-        QString sql = ShiftSelect + QStringLiteral("(SCHEDULE.SCHEDULER_ID = ") + SqlText::integer(CurrentScheduleID)
-            + QStringLiteral(") AND (ScheduleDate = ") + Q;
-        // Both tables have a PositionID: the bare name is ambiguous to the server.
-        if (cboPosition->currentIndex() > 0)
-            sql += QStringLiteral(") AND (SCHEDULE.PositionID = ") + SqlText::integer(cboPosition->currentData().toInt());
-        sql += QStringLiteral(") ") + QStringLiteral("ORDER BY Servers.ServerFirst, Servers.ServerLast");
-        guard.query.open(sql);
+        guard.query.open(ShiftQuerySql(CurrentScheduleID, day, cboPosition->currentIndex() > 0 ? cboPosition->currentData().toInt() : 0));
         if (guard.query->eof())
             return;
 
+        const Timeline::ShiftCaptioner caption;
+        const ShiftColumns col(*guard.query);
         for (int k = 0; !guard.query->eof(); guard.query->next(), ++k) {
             const FbQuery& row = *guard.query;
             TPlannerItem* item = Planner->createItem();
             if (k > 0)
                 Planner->setPositions(Planner->positions() + 1);
-            item->Tag = int(row.fieldByName(QStringLiteral("ScheduleID")).asInteger());
-            Planner->setHeaderCaption(Planner->positions(), row.fieldByName(QStringLiteral("SERVERFIRST")).asString()
-                                                                + u' ' + row.fieldByName(QStringLiteral("SERVERLAST")).asString());
-            item->Color = Timeline::colorFromStored(row.fieldByName(QStringLiteral("POSITION_COLOR")).asInteger());
+            item->Tag = int(row.field(col.id).asInteger());
+            Planner->setHeaderCaption(Planner->positions(), row.field(col.first).asString() + u' ' + row.field(col.last).asString());
+            item->Color = Timeline::colorFromStored(row.field(col.colour).asInteger());
             if (Timeline::needsWhiteCaption(item->Color))
                 item->CaptionFontColor = QColor(0xFF, 0xFF, 0xFF);
             else
                 item->FontColor = QColor(0x00, 0x00, 0x80);
-            item->ItemStartTime = row.fieldByName(QStringLiteral("SCHEDULESTART")).asDateTime();
-            item->ItemEndTime = row.fieldByName(QStringLiteral("SCHEDULEEND")).asDateTime();
-            item->CaptionText = captionFromRow(row);
+            item->ItemStartTime = row.field(col.start).asDateTime();
+            item->ItemEndTime = row.field(col.end).asDateTime();
+            item->CaptionText = captionFromRow(row, col, caption);
             item->ItemPos = Planner->positions() - 1;
         }
         guard.query.close();
@@ -141,7 +153,7 @@ void TfrmSchedule::UpdateShiftItem(TPlannerItem* Item)
     ScopedQuery q(ShiftSelect + QStringLiteral("ScheduleID = ") + SqlText::integer(Item->Tag));
     // A shift deleted meanwhile keeps the caption it had.
     if (!q->eof()) {
-        Item->CaptionText = captionFromRow(*q);
+        Item->CaptionText = captionFromRow(*q, ShiftColumns(*q), Timeline::ShiftCaptioner());
         Planner->itemChanged(Item);
     }
     q.close();

@@ -1,6 +1,7 @@
 // The arithmetic of loading a day onto the timeline.
 
 #include "support/TestMain.h"
+#include "data/LocaleFormat.h"
 #include "workspace/TimelineRange.h"
 
 using Timeline::SlotRange;
@@ -130,7 +131,10 @@ void TestTimelineRange::caption()
     QFETCH(QString, position);
     QFETCH(QString, hours);
     QFETCH(QString, expected);
-    QCOMPARE(Timeline::shiftCaption(start, end, first, last, position, *Decimal4::parse(hours)), expected);
+    const Timeline::ShiftCaptioner caption;
+    QCOMPARE(caption(start, end, first, last, position, *Decimal4::parse(hours)), expected);
+    // the same times as the rest of the program writes them
+    QVERIFY(expected.startsWith(LocaleFormat::longTime(start) + u'-' + LocaleFormat::longTime(end) + u' '));
 }
 
 QUENDAL_TEST_MAIN(TestTimelineRange)
