@@ -2,7 +2,7 @@
 
 #include "UfrmLookup.h"
 #include "app/MessageBoxes.h"
-#include "data/ScopedQuery.h"
+#include "workspace/ScopedQuery.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -3,7 +3,7 @@
 #include "app/MessageBoxes.h"
 #include "app/ProgramErrors.h"
 #include "data/Decimal4.h"
-#include "data/ScopedQuery.h"
+#include "workspace/ScopedQuery.h"
 #include "data/SqlText.h"
 #include "data/UdmMain.h"
 #include "dialogs/UMisc.h"

@@ -2,7 +2,7 @@
 
 #include "PositionColors.h"
 #include "app/ProgramErrors.h"
-#include "data/ScopedQuery.h"
+#include "workspace/ScopedQuery.h"
 #include "data/UdmMain.h"
 #include "widgets/DBAdvNavigator.h"
 #include "widgets/DBControls.h"

@@ -5,6 +5,7 @@
 #include <QCalendarWidget>
 #include <QEvent>
 #include <QLineEdit>
+#include <QLocale>
 #include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -72,6 +73,21 @@ void TDateEdit::acceptDate(QDate picked)
     if (picked.isValid())
         setDate(picked);
     emit dateAccepted(date());
+}
+
+QSize TDateEdit::sizeHint() const
+{
+    // The widest date of the format, plus the calendar button.
+    const QString widest = QLocale().toString(QDate(2000, 12, 28), displayFormat());
+    const int text = fontMetrics().horizontalAdvance(widest + QStringLiteral("0"));
+    QSize s = QDateEdit::sizeHint();
+    s.setWidth(qMax(s.width(), text + qMin(s.height(), 20) + 12));
+    return s;
+}
+
+QSize TDateEdit::minimumSizeHint() const
+{
+    return sizeHint();
 }
 
 void TDateEdit::resizeEvent(QResizeEvent* event)

@@ -29,6 +29,9 @@ public:
     // What a pick of day in the calendar does.
     void acceptDate(QDate picked);
 
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 signals:
     void dateAccepted(QDate date);
 

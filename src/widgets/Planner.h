@@ -6,11 +6,15 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <QFont>
 #include <functional>
 #include <memory>
 #include <vector>
 
+#include "PlannerGeometry.h"
+
 class QMenu;
+class QScrollBar;
 class TPlanner;
 
 // One bar on the timeline. Loading sets these fields directly, between
@@ -42,7 +46,10 @@ private:
 class TPlanner : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int DisplayScale = 24; // pixels per slot
+    static constexpr int DisplayScale = PlannerGeometry::SlotWidth; // pixels per slot
+    static constexpr int TitleHeight = 24;
+    static constexpr int AxisHeight = 36;
+    static constexpr int RowHeight = 26;
 
     explicit TPlanner(QWidget* parent = nullptr);
     ~TPlanner() override;
@@ -104,6 +111,27 @@ public:
     // title is the item's CaptionText.
     void setBalloonTextProvider(std::function<QString(TPlannerItem*)> provider) { m_balloonText = std::move(provider); }
 
+    // Where an item's bar is drawn, in widget coordinates (scrolling
+    // included; the part cut off by the visible time range left out); empty
+    // when the item lies wholly outside the range or its row does not exist.
+    QRect itemRect(const TPlannerItem* item) const;
+    // What a press at pos (widget coordinates) would do, and to which item.
+    // Used both for presses and for the hover cursor.
+    struct HitResult {
+        TPlannerItem* item = nullptr;
+        PlannerGeometry::Hit hit = PlannerGeometry::Hit::None;
+    };
+    HitResult hitTest(const QPoint& pos) const;
+    // The scrolled part of the timeline below the title bar and the axis, right
+    // of the row captions.
+    QRect bodyRect() const;
+    QScrollBar* horizontalScrollBar() const { return m_hbar; }
+    QScrollBar* verticalScrollBar() const { return m_vbar; }
+    bool isDragging() const { return m_drag.state == DragState::Dragging; }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 signals:
     // Emitted once, on release, after the item's times were changed by a
     // drag (moved) or by a stretch at either edge (sized).
@@ -113,8 +141,58 @@ signals:
     // Something accepted by the drag-over handler was dropped (PlannerDragDrop).
     void dropped();
 
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
 private:
+    // Press records the hit; past the drag distance the drag begins; every
+    // move is worked out from the press point and the snapshot taken then.
+    enum class DragState { Idle, Pressed, Dragging };
+    struct DragSession {
+        DragState state = DragState::Idle;
+        TPlannerItem* item = nullptr;
+        PlannerGeometry::Hit hit = PlannerGeometry::Hit::None;
+        QPoint origin;
+        QDateTime start;
+        QDateTime end;
+        int row = 0;
+    };
+
     void layoutChanged();
+    void itemsChanged();
+    void ensureLayout() const;
+    PlannerGeometry::TimeScale timeScale() const;
+    QPoint scrollOffset() const;
+    int firstVisibleRow() const;
+    int lastVisibleRow() const;
+    void dragTo(const QPoint& pos);
+    void finishDrag();
+    void cancelDrag();
+    void updateHoverCursor(const QPoint& pos);
+    bool dropAllowed() const;
+    void showBalloon(const QPoint& pos, const QPoint& globalPos);
+
+    void paintTitle(QPainter& p) const;
+    void paintCorner(QPainter& p) const;
+    void paintAxis(QPainter& p) const;
+    void paintHeader(QPainter& p) const;
+    void paintBody(QPainter& p) const;
+    void paintBar(QPainter& p, const TPlannerItem& item, const PlannerGeometry::ItemBar& bar, const QRect& visible) const;
+    void paintOutsideMark(QPainter& p, const TPlannerItem& item, PlannerGeometry::Visibility where) const;
+    void paintDragReadout(QPainter& p, const QRect& visible) const;
 
     QStringList m_captions;
     int m_displayUnit = 60;
@@ -132,4 +210,15 @@ private:
     QMenu* m_itemMenu = nullptr;
     std::function<bool()> m_dragOver;
     std::function<QString(TPlannerItem*)> m_balloonText;
+
+    QScrollBar* m_hbar = nullptr;
+    QScrollBar* m_vbar = nullptr;
+    DragSession m_drag;
+
+    // Worked out again only after something that moves them changed.
+    mutable bool m_layoutDirty = true;
+    mutable int m_headerWidth = 0;
+    mutable QRect m_titleRect, m_cornerRect, m_axisRect, m_headerRect, m_bodyRect;
+
+    QFont m_titleFont, m_axisFont, m_axisSmallFont, m_headerFont, m_captionFont;
 };

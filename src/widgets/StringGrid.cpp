@@ -8,7 +8,7 @@ namespace {
 const QColor GridLine(0xC0, 0xC0, 0xC0);
 const QColor FixedFrom(0xF4, 0xF7, 0xFC);
 const QColor FixedTo(0xD8, 0xE2, 0xF2);
-constexpr int TextPadding = 4;
+constexpr int TextPadding = 3;
 }
 
 TStringGrid::TStringGrid(QWidget* parent) : QAbstractScrollArea(parent)
@@ -180,7 +180,8 @@ QRect TStringGrid::cellRect(int col, int row) const
         y = headRows * m_rowHeight + (row - headRows - verticalScrollBar()->value()) * m_rowHeight;
         const int bodyTop = headRows * m_rowHeight;
         const int bodyBottom = vh - footRows * m_rowHeight;
-        if (y + m_rowHeight <= bodyTop || y >= bodyBottom)
+        // Only whole rows are drawn between the header and the footer.
+        if (y < bodyTop || y + m_rowHeight > bodyBottom)
             return QRect();
     }
     int x = 0;

@@ -34,9 +34,11 @@ const QString OfficeMenuStyle = QStringLiteral(
     "QMenu::item { padding: 3px 24px 3px 20px; color: black; }"
     "QMenu::item:selected { background: #FFEEC2; border: 1px solid #000080; }");
 
+// Tahoma where it is installed; otherwise the nearest in width.
 QFont tahoma(int points)
 {
     QFont f(QStringLiteral("Tahoma"));
+    f.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     f.setPointSize(points);
     return f;
 }
@@ -78,6 +80,7 @@ TfrmSchedule::TfrmSchedule(QWidget* parent) : QWidget(parent, Qt::Window)
     resize(936, 524);
     setAttribute(Qt::WA_DeleteOnClose);
     QFont windowFont(QStringLiteral("MS Sans Serif"));
+    windowFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     windowFont.setPointSize(8);
     setFont(windowFont);
     buildWindow();

@@ -96,6 +96,8 @@ public:
     void OpenSelectedSchedule(bool SelectionChanged);
     void FillEmployeeList();
     void LoadScheduleGrid();
+    // The day's shift query of LoadScheduleGrid; positionId 0 for all positions.
+    static QString ShiftQuerySql(int schedulerId, QDate day, int positionId);
     void UpdateShiftItem(TPlannerItem* Item);
     void FillStatsGrid();
 
