@@ -142,7 +142,7 @@ void TfrmSchedule::buildWindow()
     shaderBox->setContentsMargins(4, 2, 4, 2);
     StatsGrid = new TStringGrid(Shader1);
     StatsGrid->setFont(tahoma(8));
-    StatsGrid->setColCount(7);
+    setStatsColumns();
     StatsGrid->setRowCount(2);
     StatsGrid->setFixedRows(1);
     StatsGrid->setFixedCols(1);

@@ -156,6 +156,8 @@ private:
     void buildEmployeesPanel();
     void buildMiscPanel();
     void connectHandlers();
+    // The statistics grid's seven columns and their widths.
+    void setStatsColumns();
 };
 
 extern TfrmSchedule* frmSchedule;

@@ -19,19 +19,24 @@ Decimal4 cellValue(const QString& text)
 
 } // namespace
 
+void TfrmSchedule::setStatsColumns()
+{
+    StatsGrid->setColCount(7);
+    for (int c = 0; c < 7; ++c)
+        StatsGrid->setColWidth(c, StatsColumnWidths[c]);
+}
+
 void TfrmSchedule::FillStatsGrid()
 {
     const QDate day = SelectedFilterDate();
-    StatsGrid->setColCount(7);
+    setStatsColumns();
     StatsGrid->setRowCount(0);
     StatsGrid->setRowCount(2);
     const QString headers[7] = {QStringLiteral("Date: ") + LocaleFormat::shortDate(day), QStringLiteral("Hrs/Day"),
                                 QStringLiteral("Cost/Day"), QStringLiteral("Hrs/Sched"), QStringLiteral("Cost/Sched"),
                                 QString(), QString()};
-    for (int c = 0; c < 7; ++c) {
+    for (int c = 0; c < 7; ++c)
         StatsGrid->setCell(c, 0, headers[c]);
-        StatsGrid->setColWidth(c, StatsColumnWidths[c]);
-    }
 
     ScopedQuery perDay(QStringLiteral("SELECT SCHEDULE.POSITIONID, POSITIONS.POSITIONNAME, Sum(SCHEDULE.RATE * SCHEDULE.TOTALHOURS) AS Cost, "
                                       "Sum(SCHEDULE.TOTALHOURS) AS TOTALHOURS FROM POSITIONS INNER JOIN SCHEDULE ON "
