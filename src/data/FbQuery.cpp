@@ -275,10 +275,11 @@ std::vector<unsigned char> FbQuery::buildInput(IMessageMetadata*& meta)
         const InputSlot& s = inSlots.back();
         b->setType(&status, i, s.type | 1u);
         b->setScale(&status, i, s.scale);
-        if (s.type == SQL_VARYING || s.type == SQL_TEXT) {
+        // Every slot gets its own length: an INT64 sent for an INTEGER
+        // column would otherwise spill into the next parameter.
+        b->setLength(&status, i, s.length);
+        if (s.type == SQL_VARYING || s.type == SQL_TEXT)
             b->setCharSet(&status, i, s.charset);
-            b->setLength(&status, i, s.length);
-        }
     }
     meta = b->getMetadata(&status);
     b->release();

@@ -211,12 +211,15 @@ void TestData::namedParametersAndRowKey()
                               "WHERE\nRDB$DB_KEY = :DB_KEY"));
     upd.setParam(QStringLiteral("SERVERFIRST"), FbValue(QStringLiteral("Dévi 'D'")));
     upd.setParam(QStringLiteral("ISACTIVE"), FbValue());
+    upd.execute();
+    // an integer beside a text parameter, each in a slot of its own size
+    upd.setParam(QStringLiteral("ISACTIVE"), FbValue(0));
     upd.setParam(QStringLiteral("DB_KEY"), FbValue(key));
     upd.execute();
     tr.commit();
     QCOMPARE(db.scalar(QStringLiteral("SELECT SERVERFIRST FROM SERVERS WHERE SERVERID = 4")).asString(),
              QStringLiteral("Dévi 'D'"));
-    QVERIFY(db.scalar(QStringLiteral("SELECT ISACTIVE FROM SERVERS WHERE SERVERID = 4")).isNull());
+    QCOMPARE(db.scalar(QStringLiteral("SELECT ISACTIVE FROM SERVERS WHERE SERVERID = 4")).asInteger(), 0);
     QCOMPARE(db.count(QStringLiteral("SERVERS WHERE SERVERFIRST = 'Dévi ''D'''")), 1);
 }
 
