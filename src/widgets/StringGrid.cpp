@@ -123,6 +123,14 @@ int TStringGrid::bodyRows() const
     return qMax(0, rowCount() - qMin(rowCount(), m_fixedRows) - m_fixedFooters);
 }
 
+int TStringGrid::footerTop() const
+{
+    const int headRows = qMin(rowCount(), m_fixedRows);
+    const int footRows = qMin(rowCount() - headRows, m_fixedFooters);
+    const int room = qMax(0, (viewport()->height() - (headRows + footRows) * m_rowHeight) / m_rowHeight);
+    return (headRows + qMin(room, bodyRows())) * m_rowHeight;
+}
+
 int TStringGrid::fixedWidth() const
 {
     int w = 0;
@@ -166,20 +174,17 @@ QRect TStringGrid::cellRect(int col, int row) const
         return QRect();
     const int headRows = qMin(rowCount(), m_fixedRows);
     const int footRows = qMin(rowCount() - headRows, m_fixedFooters);
-    const int vh = viewport()->height();
     int y;
     if (row < headRows) {
         y = row * m_rowHeight;
     } else if (row >= rowCount() - footRows) {
-        // The footer sits at the bottom of the viewport, or right under the
-        // last row when the rows do not fill it.
-        const int bodyEnd = headRows * m_rowHeight + bodyRows() * m_rowHeight;
-        const int footTop = qMin(bodyEnd, vh - footRows * m_rowHeight);
-        y = qMax(headRows * m_rowHeight, footTop) + (row - (rowCount() - footRows)) * m_rowHeight;
+        // The footer sits right under the last whole row shown, so that no
+        // blank strip looks like a hidden row; the scroll bar shows the rest.
+        y = footerTop() + (row - (rowCount() - footRows)) * m_rowHeight;
     } else {
         y = headRows * m_rowHeight + (row - headRows - verticalScrollBar()->value()) * m_rowHeight;
         const int bodyTop = headRows * m_rowHeight;
-        const int bodyBottom = vh - footRows * m_rowHeight;
+        const int bodyBottom = footerTop();
         // Only whole rows are drawn between the header and the footer.
         if (y < bodyTop || y + m_rowHeight > bodyBottom)
             return QRect();
@@ -235,7 +240,7 @@ void TStringGrid::paintEvent(QPaintEvent*)
         p.restore();
     };
     const int bodyTop = headRows * m_rowHeight;
-    const int bodyBottom = vh - footRows * m_rowHeight;
+    const int bodyBottom = footerTop();
     for (int row = headRows; row < rowCount() - footRows; ++row)
         paintRow(row, bodyTop, bodyBottom);
     for (int row = 0; row < headRows; ++row)

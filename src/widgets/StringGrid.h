@@ -58,6 +58,7 @@ protected:
 private:
     void updateScrollBars();
     int bodyRows() const;
+    int footerTop() const;
     int fixedWidth() const;
     int totalWidth() const;
     void paintCell(QPainter& p, int col, int row, const QRect& r) const;
