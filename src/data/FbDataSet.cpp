@@ -28,23 +28,6 @@ DatabaseError notOpen()
     return DatabaseError(QStringLiteral("Cannot perform this operation on a closed dataset"));
 }
 
-// A parameter value as the data layer can carry it next to others: text
-// for exact numbers, which the database converts to the column's type.
-// (FbQuery keeps the declared length of a fixed-size parameter when it sends
-// another type, so a 64-bit integer in a 32-bit slot spills into the next.)
-FbValue carried(const FbValue& v)
-{
-    if (const auto* s = std::get_if<FbValue::Scaled>(&v.variant())) {
-        if (s->scale == 0)
-            return QString::number(s->raw);
-        const qint64 unit = qint64(std::pow(10, -s->scale));
-        const qint64 whole = s->raw / unit, frac = std::abs(s->raw % unit);
-        const QString sign = s->raw < 0 && whole == 0 ? QStringLiteral("-") : QString();
-        return sign + QString::number(whole) + u'.' + QStringLiteral("%1").arg(frac, -s->scale, 10, QLatin1Char('0'));
-    }
-    return v;
-}
-
 ConversionError notAnInteger(const QString& text)
 {
     return ConversionError(QStringLiteral("'%1' is not a valid integer value").arg(text));
@@ -375,9 +358,9 @@ void FbDataSet::execWrite(std::unique_ptr<FbQuery>& q, const QString& sql, const
             q->setParam(name, FbValue(stored.dbKey));
         } else if (name.startsWith(QLatin1String("OLD_"))) {
             const int f = requireField(name.mid(4));
-            q->setParam(name, f < int(stored.values.size()) ? carried(stored.values[f]) : FbValue());
+            q->setParam(name, f < int(stored.values.size()) ? stored.values[f] : FbValue());
         } else {
-            q->setParam(name, carried(current[requireField(name)]));
+            q->setParam(name, current[requireField(name)]);
         }
     }
     m_tr.start();
